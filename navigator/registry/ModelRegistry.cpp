@@ -15,8 +15,12 @@ std::string UpperAscii(std::string text) {
     return text;
 }
 
-bool SameName(const std::string& a, const char* b) {
-    return UpperAscii(a) == UpperAscii(b ? b : "");
+std::string UpperName(const char* name) { return UpperAscii(name ? name : ""); }
+
+template <class Entries>
+auto LowerBound(Entries& entries, const std::string& upperName) {
+    return std::lower_bound(entries.begin(), entries.end(), upperName,
+                            [](const auto& entry, const std::string& name) { return entry.first < name; });
 }
 
 // Copies a name and its terminating NUL into a caller's buffer of *capacity
@@ -105,11 +109,35 @@ HKey ModelRegistry::NewHandle(std::shared_ptr<Node> node, std::uint32_t access) 
     return handle;
 }
 
-ModelRegistry::Value* ModelRegistry::FindValue(Node& node, const char* name) {
-    for (Value& value : node.values) {
-        if (SameName(value.name, name)) return &value;
+std::shared_ptr<ModelRegistry::Node>* ModelRegistry::Node::FindSubKey(const std::string& upperName) {
+    auto at = LowerBound(subKeys, upperName);
+    return at != subKeys.end() && at->first == upperName ? &at->second : nullptr;
+}
+
+std::shared_ptr<ModelRegistry::Node>& ModelRegistry::Node::InsertSubKey(const std::string& upperName) {
+    auto at = LowerBound(subKeys, upperName);
+    if (at == subKeys.end() || at->first != upperName) at = subKeys.insert(at, {upperName, nullptr});
+    return at->second;
+}
+
+void ModelRegistry::Node::EraseSubKey(const std::string& upperName) {
+    auto at = LowerBound(subKeys, upperName);
+    if (at != subKeys.end() && at->first == upperName) subKeys.erase(at);
+}
+
+ModelRegistry::Value* ModelRegistry::Node::FindValue(const char* name) {
+    auto at = valueIndex.find(UpperName(name));
+    return at == valueIndex.end() ? nullptr : &values[at->second];
+}
+
+void ModelRegistry::Node::EraseValue(const char* name) {
+    auto at = valueIndex.find(UpperName(name));
+    const std::size_t position = at->second;
+    valueIndex.erase(at);
+    values.erase(values.begin() + static_cast<std::ptrdiff_t>(position));
+    for (auto& [upper, index] : valueIndex) {
+        if (index > position) --index;
     }
-    return nullptr;
 }
 
 void ModelRegistry::Touch(Node& node) {
@@ -126,9 +154,9 @@ long ModelRegistry::RegOpenKeyExA(HKey hKey, const char* lpSubKey, std::uint32_t
     if (long result = SplitPath(lpSubKey, parts); result != kErrorSuccess) return result;
     std::shared_ptr<Node> node = from.node;
     for (const std::string& part : parts) {
-        auto child = node->subKeys.find(UpperAscii(part));
-        if (child == node->subKeys.end()) return kErrorFileNotFound;
-        node = child->second;
+        auto* child = node->FindSubKey(UpperAscii(part));
+        if (!child) return kErrorFileNotFound;
+        node = *child;
     }
     if (parts.empty() && roots_.count(hKey)) {
         *phkResult = hKey;  // a root opened on itself is the root
@@ -159,7 +187,7 @@ long ModelRegistry::RegCreateKeyExA(HKey hKey, const char* lpSubKey, std::uint32
     std::shared_ptr<Node> node = from.node;
     bool created = false;
     for (const std::string& part : parts) {
-        auto& slot = node->subKeys[UpperAscii(part)];
+        auto& slot = node->InsertSubKey(UpperAscii(part));
         created = !slot;
         if (created) {
             slot = std::make_shared<Node>();
@@ -183,16 +211,16 @@ long ModelRegistry::RegDeleteKeyA(HKey hKey, const char* lpSubKey) {
     if (long result = SplitPath(lpSubKey, parts); result != kErrorSuccess) return result;
     std::shared_ptr<Node> node = from.node;
     for (const std::string& part : parts) {
-        auto child = node->subKeys.find(UpperAscii(part));
-        if (child == node->subKeys.end()) return kErrorFileNotFound;
-        node = child->second;
+        auto* child = node->FindSubKey(UpperAscii(part));
+        if (!child) return kErrorFileNotFound;
+        node = *child;
     }
     // An empty sub-path names the key itself; a root cannot be deleted.
     if (!node->parent || !node->subKeys.empty()) return kErrorAccessDenied;
     node->deleted = true;
     Node& parent = *node->parent;
     node->parent = nullptr;
-    parent.subKeys.erase(UpperAscii(node->name));
+    parent.EraseSubKey(UpperAscii(node->name));
     Touch(parent);
     return kErrorSuccess;
 }
@@ -201,11 +229,8 @@ long ModelRegistry::RegDeleteValueA(HKey hKey, const char* lpValueName) {
     Resolved key = ResolveHandle(hKey);
     if (key.result != kErrorSuccess) return key.result;
     if (!(key.access & kKeySetValue)) return kErrorAccessDenied;
-    auto& values = key.node->values;
-    auto found = std::find_if(values.begin(), values.end(),
-                              [&](const Value& v) { return SameName(v.name, lpValueName); });
-    if (found == values.end()) return kErrorFileNotFound;
-    values.erase(found);
+    if (!key.node->FindValue(lpValueName)) return kErrorFileNotFound;
+    key.node->EraseValue(lpValueName);
     Touch(*key.node);
     return kErrorSuccess;
 }
@@ -255,7 +280,7 @@ long ModelRegistry::RegEnumKeyExA(HKey hKey, std::uint32_t dwIndex, char* lpName
     if (!(key.access & kKeyEnumerateSubKeys)) return kErrorAccessDenied;
     const auto& subKeys = key.node->subKeys;
     if (dwIndex >= subKeys.size()) return kErrorNoMoreItems;
-    const Node& child = *std::next(subKeys.begin(), dwIndex)->second;
+    const Node& child = *subKeys[dwIndex].second;
     if (long result = CopyName(child.name, lpName, lpcchName); result != kErrorSuccess)
         return result;
     if (lpClass) {
@@ -290,7 +315,7 @@ long ModelRegistry::RegQueryValueExA(HKey hKey, const char* lpValueName, std::ui
     Resolved key = ResolveHandle(hKey);
     if (key.result != kErrorSuccess) return key.result;
     if (!(key.access & kKeyQueryValue)) return kErrorAccessDenied;
-    const Value* value = FindValue(*key.node, lpValueName);
+    const Value* value = key.node->FindValue(lpValueName);
     if (!value) return kErrorFileNotFound;
     if (lpType) *lpType = value->type;
     return CopyData(value->data, lpData, lpcbData);
@@ -304,10 +329,11 @@ long ModelRegistry::RegSetValueExA(HKey hKey, const char* lpValueName, std::uint
     if (!(key.access & kKeySetValue)) return kErrorAccessDenied;
     std::vector<std::uint8_t> data;
     if (lpData) data.assign(lpData, lpData + cbData);
-    if (Value* existing = FindValue(*key.node, lpValueName)) {
-        existing->type = dwType;
+    if (Value* existing = key.node->FindValue(lpValueName)) {
+        existing->type = dwType;  // replaced in place: it keeps its position
         existing->data = std::move(data);
     } else {
+        key.node->valueIndex[UpperName(lpValueName)] = key.node->values.size();
         key.node->values.push_back(Value{lpValueName ? lpValueName : "", dwType, std::move(data)});
     }
     Touch(*key.node);

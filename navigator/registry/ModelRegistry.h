@@ -24,7 +24,6 @@
 
 #include "registry/Registry.h"
 
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -81,10 +80,18 @@ private:
         std::string className;
         Node* parent = nullptr;
         bool deleted = false;
-        // Keyed by the upper-cased name, which gives Windows' enumeration order.
-        std::map<std::string, std::shared_ptr<Node>> subKeys;
+        // Sorted by upper-cased name, Windows' enumeration order; a vector so
+        // that enumeration by index costs the same for every index.
+        std::vector<std::pair<std::string, std::shared_ptr<Node>>> subKeys;
         std::vector<Value> values;  // creation order
+        std::unordered_map<std::string, std::size_t> valueIndex;  // upper-cased name -> position
         FileTime lastWrite;
+
+        std::shared_ptr<Node>* FindSubKey(const std::string& upperName);
+        std::shared_ptr<Node>& InsertSubKey(const std::string& upperName);
+        void EraseSubKey(const std::string& upperName);
+        Value* FindValue(const char* name);
+        void EraseValue(const char* name);
     };
     struct Handle {
         std::shared_ptr<Node> node;
@@ -99,7 +106,6 @@ private:
     Resolved ResolveHandle(HKey hKey) const;
     static long SplitPath(const char* subKey, std::vector<std::string>& parts);
     HKey NewHandle(std::shared_ptr<Node> node, std::uint32_t access);
-    static Value* FindValue(Node& node, const char* name);
     void Touch(Node& node);
 
     std::unordered_map<HKey, std::shared_ptr<Node>> roots_;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "hivewalk/NavigatorError.h"
+#include "hivewalk/Variant.h"
 #include "hivewalk/enums.h"
 #include "registry/RegKey.h"
 #include "registry/Registry.h"
@@ -45,6 +46,40 @@ public:
     // fail instead of acting on a key the caller meant to leave.
     void Cd(const std::string& strDirectory);
 
+    // Lists the sub-keys of the current key as a String array indexed from 0,
+    // in the registry's order; Null when there are none. At the top level,
+    // the six root names.
+    Variant DirKey();
+
+    // Lists the current key's values as a String array (0 To 2, 0 To
+    // count - 1): name, data rendered as text, and the enmDataType code as
+    // text ("0", "1" or "2"; empty with the data cell for empty data). Null
+    // at the top level or when the key has no values.
+    Variant DirValue();
+
+    // ValueOf let: writes vntValue as the value strValueName of the current
+    // key, typed by lngValueType: a String as REG_SZ, a one-dimensional Byte
+    // array as REG_BINARY, a Double holding a whole number from 0 to
+    // 4294967295 as REG_DWORD. Checks come before anything is written.
+    // lngValueType is by reference for the interface's sake and not changed.
+    void ValueOf(const std::string& strValueName, std::int32_t& lngValueType,
+                 const Variant& vntValue);
+
+    // ValueOf get: reads strValueName of the current key and returns a
+    // Variant array (0 To 2) indexed by enmValueOfIndex: display text, the
+    // bytes (a Byte array from 0), and the number (a Double; 0 but for a
+    // double word). Sets lngValueType to the value's enmDataType.
+    Variant ValueOf(const std::string& strValueName, std::int32_t& lngValueType);
+
+    // Creates a sub-key (several levels allowed) below the current key; an
+    // existing one is fine. Does not move the object.
+    void MakeKey(const std::string& strDirectory);
+    // Deletes a sub-key of the current key; the registry refuses one that has
+    // sub-keys.
+    void DeleteKey(const std::string& strName);
+    // Deletes a value of the current key.
+    void DeleteValue(const std::string& strName);
+
 private:
     friend struct clsHivewalkInspector;  // lets tests see which handle is held
 
@@ -52,6 +87,7 @@ private:
     void OpenKeyPath(const std::string& path, std::uint32_t access);
     static std::string KeyRootName(const std::string& path);
     static std::string SubKeyPath(const std::string& path);
+    static std::uint32_t CountDimensions(const ByteArray& array);
 
     [[noreturn]] static void RaiseClassError(int code);
     // Raises the registry error for any non-zero result of a registry call.

@@ -113,6 +113,12 @@ struct Empty {
 struct Null {
     friend bool operator==(Null, Null) { return true; }
 };
+// A VARIANT of a type the navigator has no use for (a Boolean, a Date, an
+// Integer array, ...), kept with its VT_ code so type checks refuse it.
+struct Unsupported {
+    std::uint16_t vt = 0;
+    friend bool operator==(Unsupported, Unsupported) = default;
+};
 
 class Variant;
 using ByteArray = SafeArray<std::uint8_t>;
@@ -132,6 +138,7 @@ public:
     Variant(ByteArray value) : value_(std::move(value)) {}
     Variant(StringArray value) : value_(std::move(value)) {}
     Variant(VariantArray value) : value_(std::move(value)) {}
+    Variant(Unsupported value) : value_(value) {}
 
     // The VT_ code: vtString, vtArray | vtByte, ...
     std::uint16_t VarType() const;
@@ -147,11 +154,12 @@ public:
 
 private:
     std::variant<Empty, Null, std::int16_t, std::int32_t, double, std::string, ByteArray,
-                 StringArray, VariantArray>
+                 StringArray, VariantArray, Unsupported>
         value_;
 };
 
 inline std::uint16_t Variant::VarType() const {
+    if (const Unsupported* other = As<Unsupported>()) return other->vt;
     static constexpr std::uint16_t codes[] = {
         vtEmpty, vtNull, vtInteger, vtLong, vtDouble, vtString,
         vtArray | vtByte, vtArray | vtString, vtArray | vtVariant,

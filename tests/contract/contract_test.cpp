@@ -433,6 +433,16 @@ TEST_P(ModelOnly, ValuesEnumerateInCreationOrder) {
     EXPECT_EQ(ValueNames(scratch()), (std::vector<std::string>{"zeta", "alpha", "Mid"}));
 }
 
+TEST_P(ModelOnly, LongSubPathsOpen) {
+    // Windows limits each name to 255 characters (the model, like Wine, to
+    // 256), not the whole path. Wine's narrow routines convert a sub-path
+    // through a 260-character buffer and fail longer ones with 234.
+    std::string path = "level";
+    for (int i = 0; i < 40; ++i) path += "\\level";
+    reg().RegCloseKey(Create(scratch(), path.c_str()));
+    reg().RegCloseKey(Open(scratch(), path.c_str()));
+}
+
 INSTANTIATE_TEST_SUITE_P(Model, ModelOnly, ::testing::Values(AllBackends().front()), BackendName());
 
 }  // namespace
